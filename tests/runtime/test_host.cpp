@@ -1,0 +1,21 @@
+// A host with the seven exports and recognisable answers, for binding tests.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "runtime/module_attach.h"
+
+extern "C" {
+__declspec(dllexport) int32_t __stdcall PluginGetCount() { return 7; }
+__declspec(dllexport) FARPROC __stdcall PluginGetProcAddress(uint32_t, const char*) { return nullptr; }
+__declspec(dllexport) uint32_t __stdcall FileOffsetToMemoryAddress(uint32_t offset) { return offset + 0x400000; }
+__declspec(dllexport) HWND __stdcall GetMainWindowHandle() { return nullptr; }
+__declspec(dllexport) bool __stdcall RegiterMainWindowHook(void*) { return true; }
+__declspec(dllexport) bool __stdcall GetExtradata(const void*, const void**, uint32_t*) { return false; }
+__declspec(dllexport) bool __stdcall SetExtradata(const void*, const void*, uint32_t) { return false; }
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) keelson::BeginProcessAttach(instance);
+  return TRUE;
+}
