@@ -8,7 +8,7 @@ CROSS := build/win32-release
 NATIVE := build/native-asan
 FUZZ_SECONDS ?= 300
 
-.PHONY: all setup build build-cross build-native test demo fuzz clean
+.PHONY: all setup build build-cross build-check build-native test demo fuzz clean
 
 all: build
 
@@ -19,11 +19,16 @@ build-cross: setup
 	cmake --preset win32-release -DKEELSON_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset win32-release
 
+# The same sources for 64-bit Windows, run under 64-bit Wine (see README).
+build-check: setup
+	cmake --preset win64-check -DKEELSON_WERROR=$(WERROR) >/dev/null
+	cmake --build --preset win64-check
+
 build-native: setup
 	cmake --preset native-asan -DKEELSON_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset native-asan
 
-build: build-cross build-native
+build: build-cross build-check build-native
 
 test: build
 	bash scripts/run-tests.sh

@@ -10,6 +10,7 @@ set(CMAKE_ASM_COMPILER ${triple}-gcc-win32)
 set(CMAKE_AR ${triple}-ar)
 set(CMAKE_RANLIB ${triple}-ranlib)
 set(CMAKE_OBJDUMP ${triple}-objdump)
+set(CMAKE_NM ${triple}-nm)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

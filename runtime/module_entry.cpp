@@ -15,7 +15,7 @@ void FillSlot(void** slot, void* function) {
   VirtualProtect(slot, sizeof(*slot), previous, &previous);
 }
 
-uint32_t CurrentKey() { return keelson::ProcessPointerKey(GetCurrentProcessId()); }
+uintptr_t CurrentKey() { return keelson::ProcessPointerKey(GetCurrentProcessId()); }
 
 template <typename Fn>
 Fn FindKernelEntry(const char* name) {
@@ -39,13 +39,11 @@ BOOL WINAPI ModuleEntry(HINSTANCE instance, DWORD reason, LPVOID reserved) {
 }
 
 PVOID WINAPI EncodeProcessPointer(PVOID value) {
-  const uint32_t v = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(value));
-  return reinterpret_cast<PVOID>(static_cast<uintptr_t>(keelson::EncodeWithKey(v, CurrentKey())));
+  return reinterpret_cast<PVOID>(keelson::EncodeWithKey(reinterpret_cast<uintptr_t>(value), CurrentKey()));
 }
 
 PVOID WINAPI DecodeProcessPointer(PVOID value) {
-  const uint32_t v = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(value));
-  return reinterpret_cast<PVOID>(static_cast<uintptr_t>(keelson::DecodeWithKey(v, CurrentKey())));
+  return reinterpret_cast<PVOID>(keelson::DecodeWithKey(reinterpret_cast<uintptr_t>(value), CurrentKey()));
 }
 
 BOOL WINAPI ForwardFindActCtxSectionStringA(DWORD flags, const GUID* extension, ULONG sectionId,

@@ -18,9 +18,15 @@ BOOL WINAPI ForwardFindActCtxSectionStringA(DWORD flags, const GUID* extension, 
 BOOL WINAPI ForwardFindActCtxSectionStringW(DWORD flags, const GUID* extension, ULONG sectionId,
                                             LPCWSTR stringToFind, PACTCTX_SECTION_KEYED_DATA data);
 
-// The slots, in the module's code section (see module_slots.S).
-extern void* ModuleSlotFindActCtxSectionStringW asm("__imp__FindActCtxSectionStringW@20");
-extern void* ModuleSlotFindActCtxSectionStringA asm("__imp__FindActCtxSectionStringA@20");
-extern void* ModuleSlotEncodePointer asm("__imp__EncodePointer@4");
-extern void* ModuleSlotDecodePointer asm("__imp__DecodePointer@4");
+// The slots, in the module's code section (see module_slots.S), under the
+// names that an import of each function would have.
+#if defined(__x86_64__)
+#define KEELSON_IMPORT_NAME(name, bytes) "__imp_" #name
+#else
+#define KEELSON_IMPORT_NAME(name, bytes) "__imp__" #name "@" #bytes
+#endif
+extern void* ModuleSlotFindActCtxSectionStringW asm(KEELSON_IMPORT_NAME(FindActCtxSectionStringW, 20));
+extern void* ModuleSlotFindActCtxSectionStringA asm(KEELSON_IMPORT_NAME(FindActCtxSectionStringA, 20));
+extern void* ModuleSlotEncodePointer asm(KEELSON_IMPORT_NAME(EncodePointer, 4));
+extern void* ModuleSlotDecodePointer asm(KEELSON_IMPORT_NAME(DecodePointer, 4));
 }

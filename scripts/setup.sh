@@ -13,9 +13,10 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
   cmake ninja-build make git dpkg-dev
   g++-mingw-w64-i686-win32 gcc-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-win32 gcc-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   libz-mingw-w64-dev googletest
   clang libclang-rt-14-dev libcapstone-dev python3-capstone python3-pefile
-  wine wine32:i386 xvfb xauth imagemagick fonts-noto-cjk xdotool locales
+  wine wine32:i386 wine64 xvfb xauth imagemagick fonts-noto-cjk xdotool locales
 )
 
 missing=()
@@ -64,7 +65,7 @@ if [ ! -f "$minizip/zip.c" ]; then
   updated=0
   apt_update
   mkdir -p "$cache/zlib-src"
-  (cd "$cache/zlib-src" && apt-get source --download-only -qq zlib >/dev/null)
+  (cd "$cache/zlib-src" && apt-get source -o APT::Sandbox::User=root --download-only -qq zlib >/dev/null)
   tarball=$(ls "$cache"/zlib-src/zlib_*.orig.tar.* | head -n 1)
   rm -rf "$cache/zlib-extract" && mkdir -p "$cache/zlib-extract"
   tar -xf "$tarball" -C "$cache/zlib-extract"

@@ -80,23 +80,30 @@ bool NeedsSeparator(const Ch* t, size_t length) {
   return length > 0 && t[length - 1] != Ch('\\');
 }
 
-// Pointer encoding within one process: key = ror4(process id ^ K).
+// Pointer encoding within one process: key = ror4(process id ^ K); a value
+// is encoded as ror4(value ^ key) over the width of a pointer.
 inline constexpr uint32_t kProcessPointerConstant = 0x4B45454Cu;
 
-inline constexpr uint32_t RotateRight(uint32_t v, unsigned n) {
-  return (v >> n) | (v << ((32u - n) & 31u));
+template <typename U>
+constexpr U RotateRight(U v, unsigned n) {
+  constexpr unsigned bits = sizeof(U) * 8;
+  return static_cast<U>((v >> n) | (v << ((bits - n) % bits)));
 }
-inline constexpr uint32_t RotateLeft(uint32_t v, unsigned n) {
-  return (v << n) | (v >> ((32u - n) & 31u));
+template <typename U>
+constexpr U RotateLeft(U v, unsigned n) {
+  constexpr unsigned bits = sizeof(U) * 8;
+  return static_cast<U>((v << n) | (v >> ((bits - n) % bits)));
 }
 inline constexpr uint32_t ProcessPointerKey(uint32_t processId) {
-  return RotateRight(processId ^ kProcessPointerConstant, 4);
+  return RotateRight<uint32_t>(processId ^ kProcessPointerConstant, 4);
 }
-inline constexpr uint32_t EncodeWithKey(uint32_t value, uint32_t key) {
-  return RotateRight(value ^ key, 4);
+template <typename U>
+constexpr U EncodeWithKey(U value, U key) {
+  return RotateRight<U>(value ^ key, 4);
 }
-inline constexpr uint32_t DecodeWithKey(uint32_t value, uint32_t key) {
-  return RotateLeft(value, 4) ^ key;
+template <typename U>
+constexpr U DecodeWithKey(U value, U key) {
+  return RotateLeft<U>(value, 4) ^ key;
 }
 
 // GameVersion packing: one byte per part of the fixed file version, the low

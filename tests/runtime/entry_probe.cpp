@@ -26,11 +26,11 @@ extern "C" {
 
 // EncodePointer and DecodePointer as any code of this module reaches them:
 // through the names that an import would have.
-__declspec(dllexport) PVOID __stdcall ProbeEncodeThroughImport(PVOID value) { return EncodePointer(value); }
-__declspec(dllexport) PVOID __stdcall ProbeDecodeThroughImport(PVOID value) { return DecodePointer(value); }
+PVOID __stdcall ProbeEncodeThroughImport(PVOID value) { return EncodePointer(value); }
+PVOID __stdcall ProbeDecodeThroughImport(PVOID value) { return DecodePointer(value); }
 
 // The four slots (W, A, Encode, Decode) and the functions they should hold.
-__declspec(dllexport) void __stdcall ProbeSlots(void** slots, void** replacements) {
+void __stdcall ProbeSlots(void** slots, void** replacements) {
   slots[0] = &ModuleSlotFindActCtxSectionStringW;
   slots[1] = &ModuleSlotFindActCtxSectionStringA;
   slots[2] = &ModuleSlotEncodePointer;
@@ -41,7 +41,7 @@ __declspec(dllexport) void __stdcall ProbeSlots(void** slots, void** replacement
   replacements[3] = reinterpret_cast<void*>(&DecodeProcessPointer);
 }
 
-__declspec(dllexport) const char* __stdcall ProbeStartOrder() { return startOrder; }
+const char* __stdcall ProbeStartOrder() { return startOrder; }
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {

@@ -28,7 +28,7 @@ Fn Export(const char* name) {
 const IMAGE_SECTION_HEADER* SectionOf(HMODULE module, const void* address) {
   auto* base = reinterpret_cast<const uint8_t*>(module);
   auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
   const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
   const uintptr_t rva = reinterpret_cast<uintptr_t>(address) - reinterpret_cast<uintptr_t>(base);
   for (unsigned i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
@@ -56,11 +56,11 @@ TEST(ModuleEntry, CallsToEncodePointerReachTheProcessEncoding) {
   auto decode = Export<EncodeFn>("ProbeDecodeThroughImport");
   ASSERT_NE(encode, nullptr);
   ASSERT_NE(decode, nullptr);
-  const uint32_t key = keelson::ProcessPointerKey(GetCurrentProcessId());
-  for (uint32_t x : {0u, 1u, 0xFFFFFFFFu, 0x00401000u}) {
+  const uintptr_t key = keelson::ProcessPointerKey(GetCurrentProcessId());
+  for (uintptr_t x : {uintptr_t{0}, uintptr_t{1}, uintptr_t{0xFFFFFFFF}, uintptr_t{0x00401000}}) {
     SCOPED_TRACE(x);
-    PVOID encoded = encode(reinterpret_cast<PVOID>(static_cast<uintptr_t>(x)));
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(encoded), keelson::RotateRight(x ^ key, 4));
+    PVOID encoded = encode(reinterpret_cast<PVOID>(x));
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(encoded), keelson::RotateRight<uintptr_t>(x ^ key, 4));
     EXPECT_EQ(reinterpret_cast<uintptr_t>(decode(encoded)), x);
   }
   // Not the system's own encoding: that one would not match the formula.
@@ -76,7 +76,7 @@ TEST(ModuleEntry, OtherReasonsLeaveTheSlotsAlone) {
   Export<SlotsFn>("ProbeSlots")(slots, replacements);
 
   auto* base = reinterpret_cast<uint8_t*>(module);
-  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS32*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
   auto entry = reinterpret_cast<BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID)>(base + nt->OptionalHeader.AddressOfEntryPoint);
 
   void** encodeSlot = static_cast<void**>(slots[2]);

@@ -21,7 +21,9 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
 bool MakeFolders(const std::wstring& path) {
-  for (size_t i = 3; i <= path.size(); ++i) {
+  // Start after the root: "C:\" or "\\?\C:\".
+  const size_t root = path.rfind(L":\\", 8);
+  for (size_t i = root == std::wstring::npos ? 1 : root + 2; i <= path.size(); ++i) {
     if (i == path.size() || path[i] == L'\\') {
       const std::wstring part = path.substr(0, i);
       if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;

@@ -53,8 +53,11 @@ TEST(StringRules, ProcessPointerRoundTrip) {
       EXPECT_EQ(DecodeWithKey(EncodeWithKey(x, key), key), x) << pid << " " << x;
     }
   }
-  EXPECT_EQ(RotateRight(0x12345678u, 4), 0x81234567u);
-  EXPECT_EQ(RotateLeft(0x81234567u, 4), 0x12345678u);
+  EXPECT_EQ(RotateRight<uint32_t>(0x12345678u, 4), 0x81234567u);
+  EXPECT_EQ(RotateLeft<uint32_t>(0x81234567u, 4), 0x12345678u);
+  EXPECT_EQ(RotateRight<uint64_t>(0x12345678u, 4), 0x8000000001234567u);
+  const uint64_t key64 = ProcessPointerKey(0x1234);
+  EXPECT_EQ(DecodeWithKey<uint64_t>(EncodeWithKey<uint64_t>(0xFFFFFFFFFFFFFFFFu, key64), key64), 0xFFFFFFFFFFFFFFFFu);
 }
 
 TEST(StringRules, PackFileVersion) {
