@@ -33,3 +33,6 @@ function(keelson_add_fuzzer name source)
            COMMAND ${CMAKE_SOURCE_DIR}/cmake/fuzz-run.sh $<TARGET_FILE:${name}> ${corpus} ${KEELSON_FUZZ_SECONDS})
   set_tests_properties(${name}.smoke PROPERTIES LABELS fuzz TIMEOUT 300)
 endfunction()
+
+add_test(NAME format COMMAND ${CMAKE_SOURCE_DIR}/cmake/check-format.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(format PROPERTIES LABELS static)

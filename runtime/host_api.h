@@ -9,8 +9,7 @@ namespace keelson {
 
 // A hook in the main window's message chain: returns false to stop the
 // chain, and may set *result for the window procedure's answer.
-using MainWindowHookProc = bool(__stdcall*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                           LRESULT* result);
+using MainWindowHookProc = bool(__stdcall*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
 // The host's seven entry points, bound by export name. Any entry may be null:
 // callers test before every call and treat null as the empty result.

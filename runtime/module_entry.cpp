@@ -46,15 +46,15 @@ PVOID WINAPI DecodeProcessPointer(PVOID value) {
   return reinterpret_cast<PVOID>(keelson::DecodeWithKey(reinterpret_cast<uintptr_t>(value), CurrentKey()));
 }
 
-BOOL WINAPI ForwardFindActCtxSectionStringA(DWORD flags, const GUID* extension, ULONG sectionId,
-                                            LPCSTR stringToFind, PACTCTX_SECTION_KEYED_DATA data) {
+BOOL WINAPI ForwardFindActCtxSectionStringA(DWORD flags, const GUID* extension, ULONG sectionId, LPCSTR stringToFind,
+                                            PACTCTX_SECTION_KEYED_DATA data) {
   using Fn = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, PACTCTX_SECTION_KEYED_DATA);
   Fn target = FindKernelEntry<Fn>("FindActCtxSectionStringA");
   return target ? target(flags, extension, sectionId, stringToFind, data) : FALSE;
 }
 
-BOOL WINAPI ForwardFindActCtxSectionStringW(DWORD flags, const GUID* extension, ULONG sectionId,
-                                            LPCWSTR stringToFind, PACTCTX_SECTION_KEYED_DATA data) {
+BOOL WINAPI ForwardFindActCtxSectionStringW(DWORD flags, const GUID* extension, ULONG sectionId, LPCWSTR stringToFind,
+                                            PACTCTX_SECTION_KEYED_DATA data) {
   using Fn = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCWSTR, PACTCTX_SECTION_KEYED_DATA);
   Fn target = FindKernelEntry<Fn>("FindActCtxSectionStringW");
   return target ? target(flags, extension, sectionId, stringToFind, data) : FALSE;

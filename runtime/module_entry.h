@@ -13,10 +13,10 @@ BOOL WINAPI ModuleEntry(HINSTANCE instance, DWORD reason, LPVOID reserved);
 
 PVOID WINAPI EncodeProcessPointer(PVOID value);
 PVOID WINAPI DecodeProcessPointer(PVOID value);
-BOOL WINAPI ForwardFindActCtxSectionStringA(DWORD flags, const GUID* extension, ULONG sectionId,
-                                            LPCSTR stringToFind, PACTCTX_SECTION_KEYED_DATA data);
-BOOL WINAPI ForwardFindActCtxSectionStringW(DWORD flags, const GUID* extension, ULONG sectionId,
-                                            LPCWSTR stringToFind, PACTCTX_SECTION_KEYED_DATA data);
+BOOL WINAPI ForwardFindActCtxSectionStringA(DWORD flags, const GUID* extension, ULONG sectionId, LPCSTR stringToFind,
+                                            PACTCTX_SECTION_KEYED_DATA data);
+BOOL WINAPI ForwardFindActCtxSectionStringW(DWORD flags, const GUID* extension, ULONG sectionId, LPCWSTR stringToFind,
+                                            PACTCTX_SECTION_KEYED_DATA data);
 
 // The slots, in the module's code section (see module_slots.S), under the
 // names that an import of each function would have.

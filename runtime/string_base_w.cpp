@@ -16,9 +16,7 @@ constexpr uint32_t kInitialCapacity = 255;
 constexpr uint32_t kPathStep = MAX_PATH + 1;  // 261
 }  // namespace
 
-StringBaseW::StringBaseW() : buffer_(new wchar_t[kInitialCapacity]), capacity_(kInitialCapacity) {
-  buffer_[0] = 0;
-}
+StringBaseW::StringBaseW() : buffer_(new wchar_t[kInitialCapacity]), capacity_(kInitialCapacity) { buffer_[0] = 0; }
 
 StringBaseW::~StringBaseW() { delete[] buffer_; }
 

@@ -10,9 +10,7 @@ namespace keelson {
 // Capacity (terminator included) granted when `needed` characters do not fit:
 // exact when it is a multiple of 256, otherwise rounded up to the next
 // value with all of its low 8 bits set.
-inline constexpr uint32_t GrownCapacity(uint32_t needed) {
-  return (needed % 256u == 0u) ? needed : (needed | 255u);
-}
+inline constexpr uint32_t GrownCapacity(uint32_t needed) { return (needed % 256u == 0u) ? needed : (needed | 255u); }
 
 enum class ByteOrderMark { None, Native, Swapped };
 
@@ -109,8 +107,8 @@ constexpr U DecodeWithKey(U value, U key) {
 // GameVersion packing: one byte per part of the fixed file version, the low
 // byte of each 16-bit word, major in the top byte.
 inline constexpr uint32_t PackFileVersion(uint32_t fileVersionMS, uint32_t fileVersionLS) {
-  return ((fileVersionMS >> 16) & 0xFFu) << 24 | (fileVersionMS & 0xFFu) << 16 |
-         ((fileVersionLS >> 16) & 0xFFu) << 8 | (fileVersionLS & 0xFFu);
+  return ((fileVersionMS >> 16) & 0xFFu) << 24 | (fileVersionMS & 0xFFu) << 16 | ((fileVersionLS >> 16) & 0xFFu) << 8 |
+         (fileVersionLS & 0xFFu);
 }
 
 }  // namespace keelson

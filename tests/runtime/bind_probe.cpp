@@ -35,8 +35,8 @@ int main() {
   expected.CutToFolder();
   expected.AppendPath(keelson::kHostRelativePath);
   HMODULE host = GetModuleHandleW(expected.Text());
-  static const char* const names[7] = {"PluginGetCount",        "PluginGetProcAddress", "FileOffsetToMemoryAddress",
-                                       "GetMainWindowHandle",   "RegiterMainWindowHook", "GetExtradata",
+  static const char* const names[7] = {"PluginGetCount",      "PluginGetProcAddress",  "FileOffsetToMemoryAddress",
+                                       "GetMainWindowHandle", "RegiterMainWindowHook", "GetExtradata",
                                        "SetExtradata"};
   int exports = host != nullptr ? 1 : 0;
   for (int i = 0; host != nullptr && i < 7; ++i) {

@@ -58,10 +58,9 @@ ChildResult RunChild(const std::wstring& program, const std::wstring& arguments,
   if (!arguments.empty()) commandLine += L" " + arguments;
   std::wstring environment = BuildEnvironment(options.environment);
   PROCESS_INFORMATION process = {};
-  result.started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                  CREATE_UNICODE_ENVIRONMENT, environment.data(),
-                                  options.currentDirectory.empty() ? nullptr : options.currentDirectory.c_str(),
-                                  &startup, &process);
+  result.started = CreateProcessW(
+      program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT, environment.data(),
+      options.currentDirectory.empty() ? nullptr : options.currentDirectory.c_str(), &startup, &process);
   CloseHandle(writeEnd);
   if (!result.started) {
     CloseHandle(readEnd);
@@ -73,7 +72,8 @@ ChildResult RunChild(const std::wstring& program, const std::wstring& arguments,
   while (ReadFile(readEnd, chunk, sizeof(chunk), &got, nullptr) && got > 0) result.output.append(chunk, got);
   CloseHandle(readEnd);
 
-  if (WaitForSingleObject(process.hProcess, options.timeoutMs) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 0xDEAD);
+  if (WaitForSingleObject(process.hProcess, options.timeoutMs) != WAIT_OBJECT_0)
+    TerminateProcess(process.hProcess, 0xDEAD);
   DWORD code = 0;
   GetExitCodeProcess(process.hProcess, &code);
   result.exitCode = code;

@@ -9,8 +9,8 @@ namespace {
 using namespace keelson;
 
 TEST(StringRules, GrownCapacity) {
-  const uint32_t cases[][2] = {{1, 255}, {10, 255}, {255, 255}, {256, 256}, {261, 511}, {511, 511},
-                               {512, 512}, {600, 767}, {772, 1023}};
+  const uint32_t cases[][2] = {{1, 255},   {10, 255},  {255, 255}, {256, 256}, {261, 511},
+                               {511, 511}, {512, 512}, {600, 767}, {772, 1023}};
   for (const auto& c : cases) EXPECT_EQ(GrownCapacity(c[0]), c[1]) << c[0];
 }
 
