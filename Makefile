@@ -8,7 +8,7 @@ CROSS := build/win32-release
 NATIVE := build/native-asan
 FUZZ_SECONDS ?= 300
 
-.PHONY: all setup build build-cross build-check build-native test demo fuzz clean
+.PHONY: all setup build build-cross build-check build-native test demo fuzz bench clean
 
 all: build
 
@@ -40,6 +40,10 @@ demo: build-cross
 fuzz: build-native
 	cmake -S . --preset native-asan -DKEELSON_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
 	ctest --test-dir $(NATIVE) -L fuzz --output-on-failure
+
+# Benchmarks print figures; they assert nothing.
+bench: build-cross
+	xvfb-run -a cmake/wine-run.sh win32 $(CROSS)/wineprefix $(CROSS)/tests/testgame/testgame_idle_bench.exe
 
 clean:
 	rm -rf build dist
