@@ -1,26 +1,5 @@
 # 64-bit cross build of the same sources, used to run the portable Win32 code
 # under 64-bit Wine on machines whose kernel cannot execute 32-bit programs.
-set(CMAKE_SYSTEM_NAME Windows)
+set(KEELSON_TRIPLE x86_64-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(triple x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${triple}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${triple}-g++-win32)
-set(CMAKE_RC_COMPILER ${triple}-windres)
-set(CMAKE_ASM_COMPILER ${triple}-gcc-win32)
-set(CMAKE_AR ${triple}-ar)
-set(CMAKE_RANLIB ${triple}-ranlib)
-set(CMAKE_OBJDUMP ${triple}-objdump)
-set(CMAKE_NM ${triple}-nm)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Every executable and module carries its own copy of libgcc and libstdc++:
-# the only imports left are system DLLs and msvcrt.dll.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
