@@ -22,13 +22,13 @@ add_compile_definitions(__USE_MINGW_ANSI_STDIO=0 UNICODE _UNICODE WIN32_LEAN_AND
                         _WIN32_WINNT=0x0601)
 
 # GoogleTest, cross-built from the distribution's sources. The win32 thread
-# model of MinGW has no std::mutex: a port customisation, found before
-# GoogleTest's own, replaces the one class that needs it.
-include_directories(BEFORE ${CMAKE_SOURCE_DIR}/tests/support/gtest-custom)
+# model of MinGW has no std::mutex: a header included first in every unit
+# that uses GoogleTest replaces the one class that needs it.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+target_compile_options(gtest PUBLIC -include ${CMAKE_SOURCE_DIR}/tests/support/mingw_gtest_notification.h)
 
 # keelson_add_module(NAME DEF_FILE SOURCES...)
 # A .plugin module: entered through ModuleEntry, exports named by a .def

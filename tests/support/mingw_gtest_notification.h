@@ -1,6 +1,7 @@
-// GoogleTest's port customisation for the cross build. The win32 thread
-// model of MinGW has no std::mutex, which GoogleTest's Notification uses;
-// this one waits on an atomic flag instead.
+// Included first in every GoogleTest unit of the cross build. The win32
+// thread model of MinGW has no std::mutex, which GoogleTest's Notification
+// uses; this one waits on an atomic flag instead, and GoogleTest takes it
+// because GTEST_HAS_NOTIFICATION_ is set.
 #pragma once
 
 #include <atomic>
