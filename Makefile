@@ -25,7 +25,7 @@ build-check: setup
 	cmake --build --preset win64-check
 
 build-native: setup
-	cmake --preset native-asan -DKEELSON_WERROR=$(WERROR) >/dev/null
+	cmake --preset native-asan -DKEELSON_WERROR=$(WERROR) -DKEELSON_FUZZ_SECONDS=5 >/dev/null
 	cmake --build --preset native-asan
 
 build: build-cross build-check build-native

@@ -14,7 +14,7 @@ TempFolder::TempFolder() {
     wchar_t name[64];
     wsprintfW(name, L"keelson-%lu-%ld", GetCurrentProcessId(), InterlockedIncrement(&counter));
     path_ = std::wstring(base) + name;
-    if (CreateDirectoryW(path_.c_str(), nullptr)) break;
+    if (CreateDirectoryW(path_.c_str(), nullptr) || GetLastError() != ERROR_ALREADY_EXISTS) break;
   }
 }
 
